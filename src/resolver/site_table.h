@@ -22,6 +22,23 @@ struct SiteRow {
 
 inline constexpr std::size_t kSiteCount = 13;
 
+// Row numbers of SiteTable, which are also the indexes of the site list.
+enum SiteRowIndex : int {
+  kHi193Row,
+  kDjkkRow,
+  k92ccRow,
+  kDjrrrRow,
+  k3378Row,
+  kHcdjRow,
+  kDj97Row,
+  kMixdjRow,
+  kMvpdjRow,
+  kDj520Row,
+  k9kuRow,
+  kCcc333Row,
+  kMydj99Row,
+};
+
 extern const std::array<SiteRow, kSiteCount> SiteTable;
 
 // The row whose key is `key` (exact, lower case), or -1.

@@ -1,0 +1,30 @@
+// The texts and titles of the notices the resolve command shows, in the
+// program's code page.
+#pragma once
+
+#include <string_view>
+
+namespace tunelark {
+
+// "没输入东西..."
+inline constexpr std::string_view kEmptyAddressNotice = "\xC3\xBB\xCA\xE4\xC8\xEB\xB6\xAB\xCE\xF7...";
+
+// "你输入的不是你选择的地址"
+inline constexpr std::string_view kWrongSiteNotice =
+    "\xC4\xE3\xCA\xE4\xC8\xEB\xB5\xC4\xB2\xBB\xCA\xC7\xC4\xE3\xD1\xA1\xD4\xF1\xB5\xC4\xB5\xD8\xD6\xB7";
+inline constexpr std::string_view kWrongSiteNoticeTitle = "Error";
+
+// "无法解析的网站。\r\n因网站编码一直变动所以不予以更新"
+inline constexpr std::string_view kRetiredSiteNotice =
+    "\xCE\xDE\xB7\xA8\xBD\xE2\xCE\xF6\xB5\xC4\xCD\xF8\xD5\xBE\xA1\xA3\r\n"
+    "\xD2\xF2\xCD\xF8\xD5\xBE\xB1\xE0\xC2\xEB\xD2\xBB\xD6\xB1\xB1\xE4\xB6\xAF\xCB\xF9\xD2\xD4\xB2\xBB"
+    "\xD3\xE8\xD2\xD4\xB8\xFC\xD0\xC2";
+
+// "直接复制到迅雷下载文件名修改为xxx.mp3即可"
+inline constexpr std::string_view kMixdjDownloadNotice =
+    "\xD6\xB1\xBD\xD3\xB8\xB4\xD6\xC6\xB5\xBD\xD1\xB8\xC0\xD7\xCF\xC2\xD4\xD8\xCE\xC4\xBC\xFE\xC3\xFB"
+    "\xD0\xDE\xB8\xC4\xCE\xAAxxx.mp3\xBC\xB4\xBF\xC9";
+// "只提示一次"
+inline constexpr std::string_view kMixdjDownloadNoticeTitle = "\xD6\xBB\xCC\xE1\xCA\xBE\xD2\xBB\xB4\xCE";
+
+}  // namespace tunelark

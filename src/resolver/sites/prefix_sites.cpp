@@ -1,0 +1,65 @@
+// Sites that keep the media host in a script of their own and put only the
+// file's path into the play page: hcdj, dj520, 9ku and mydj99. One recipe
+// serves them all; they differ only in the markers below.
+#include "net/fetch.h"
+#include "resolver/recipe_steps.h"
+#include "resolver/site_hosts.h"
+#include "resolver/sites/site_recipes.h"
+#include "text/text_toolkit.h"
+
+namespace tunelark {
+namespace {
+
+struct PrefixSite {
+  SiteRowIndex row;
+  std::string_view valueStart;  // the file's path in the play page
+  std::string_view valueEnd;
+  std::string_view scriptAddress;
+  std::string_view prefixStart;  // the media host in the script
+  std::string_view prefixEnd;
+  bool dropsDoubleQuotes;  // from value and prefix, which hcdj cuts with their quotes
+};
+
+constexpr PrefixSite kHcdj{kHcdjRow,           "var url=",      ";", kHcdjScriptAddress,
+                           "s_hcdjstr=\"", "\";//", true};
+constexpr PrefixSite kDj520{kDj520Row,
+                            "var listen_url = surl+\"",
+                            "\";",
+                            kDj520ScriptAddress,
+                            "var str=new Array(\"",
+                            "\",\"",
+                            false};
+constexpr PrefixSite k9ku{k9kuRow,           "firstplay=DzUrl+\"", "\";}", k9kuScriptAddress,
+                          "var DzUrl=\"", "\";",                false};
+constexpr PrefixSite kMydj99{kMydj99Row,        "strFile = strFile + \"", "\";",
+                             kMydj99ScriptAddress, "var strFile = \"",       "\";",
+                             false};
+
+std::string Cleaned(std::string text, const PrefixSite& site) {
+  return site.dropsDoubleQuotes ? ReplaceText(text, "\"") : text;
+}
+
+RecipeResult ResolvePrefixSite(ResolverView& view, const PrefixSite& prefixSite) {
+  const SiteRow& site = SiteTable[prefixSite.row];
+  const std::string page = PageStep(view);
+  TitleStep(view, page, site);
+  if (!CheckStep(view, page, site)) {
+    return RecipeResult::Stopped;
+  }
+  const std::string value =
+      Cleaned(ExtractBetween(page, prefixSite.valueStart, prefixSite.valueEnd), prefixSite);
+  const std::string script = FetchText(prefixSite.scriptAddress);
+  const std::string prefix =
+      Cleaned(ExtractBetween(script, prefixSite.prefixStart, prefixSite.prefixEnd), prefixSite);
+  view.WriteDownloadText(ConcatText(prefix, value));
+  return RecipeResult::Completed;
+}
+
+}  // namespace
+
+RecipeResult ResolveHcdj(ResolverView& view) { return ResolvePrefixSite(view, kHcdj); }
+RecipeResult ResolveDj520(ResolverView& view) { return ResolvePrefixSite(view, kDj520); }
+RecipeResult Resolve9ku(ResolverView& view) { return ResolvePrefixSite(view, k9ku); }
+RecipeResult ResolveMydj99(ResolverView& view) { return ResolvePrefixSite(view, kMydj99); }
+
+}  // namespace tunelark
