@@ -1,0 +1,14 @@
+#include "net/fetch_override.h"
+
+#include <utility>
+
+#include "net/fetch_context.h"
+
+namespace tunelark {
+
+ScopedFetchOverride::ScopedFetchOverride(FetchFunction fetch)
+    : previous_(std::exchange(TheFetchContext().override, std::move(fetch))) {}
+
+ScopedFetchOverride::~ScopedFetchOverride() { TheFetchContext().override = std::move(previous_); }
+
+}  // namespace tunelark
