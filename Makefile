@@ -3,8 +3,9 @@
 
 CMAKE ?= cmake
 CTEST ?= ctest
+FUZZ_SECONDS ?= 600
 
-.PHONY: all run test deps configure build check-sanitize bench clean
+.PHONY: all run test deps configure build check-sanitize fuzz fuzz-smoke bench clean
 
 all: build
 
@@ -22,6 +23,31 @@ configure: deps
 
 build: configure
 	$(CMAKE) --build --preset default
+
+# The whole test suite built with AddressSanitizer and
+# UndefinedBehaviorSanitizer; any finding fails the run.
+check-sanitize: deps
+	@$(CMAKE) --preset sanitize >/dev/null
+	$(CMAKE) --build --preset sanitize
+	$(CTEST) --preset sanitize
+
+# libFuzzer targets under the sanitizers: a short run of each (CI), or a
+# long one (FUZZ_SECONDS per target).
+fuzz-smoke: deps
+	@$(CMAKE) --preset fuzz >/dev/null
+	$(CMAKE) --build --preset fuzz
+	scripts/run-fuzzers build/fuzz 60
+
+fuzz: deps
+	@$(CMAKE) --preset fuzz >/dev/null
+	$(CMAKE) --build --preset fuzz
+	scripts/run-fuzzers build/fuzz $(FUZZ_SECONDS)
+
+# Speed and memory against baselines measured in the same run.
+bench: deps
+	@$(CMAKE) --preset bench >/dev/null
+	$(CMAKE) --build --preset bench
+	scripts/run-benchmarks build/bench
 
 clean:
 	rm -rf build
