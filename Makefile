@@ -44,7 +44,7 @@ fuzz: deps
 	scripts/run-fuzzers build/fuzz $(FUZZ_SECONDS)
 
 # Speed and memory against baselines measured in the same run.
-bench: deps
+bench: build
 	@$(CMAKE) --preset bench >/dev/null
 	$(CMAKE) --build --preset bench
 	scripts/run-benchmarks build/bench
