@@ -20,20 +20,42 @@ struct PrefixSite {
   bool dropsDoubleQuotes;  // from value and prefix, which hcdj cuts with their quotes
 };
 
-constexpr PrefixSite kHcdj{kHcdjRow,           "var url=",      ";", kHcdjScriptAddress,
-                           "s_hcdjstr=\"", "\";//", true};
-constexpr PrefixSite kDj520{kDj520Row,
-                            "var listen_url = surl+\"",
-                            "\";",
-                            kDj520ScriptAddress,
-                            "var str=new Array(\"",
-                            "\",\"",
-                            false};
-constexpr PrefixSite k9ku{k9kuRow,           "firstplay=DzUrl+\"", "\";}", k9kuScriptAddress,
-                          "var DzUrl=\"", "\";",                false};
-constexpr PrefixSite kMydj99{kMydj99Row,        "strFile = strFile + \"", "\";",
-                             kMydj99ScriptAddress, "var strFile = \"",       "\";",
-                             false};
+constexpr PrefixSite kHcdj{
+    .row = kHcdjRow,
+    .valueStart = "var url=",
+    .valueEnd = ";",
+    .scriptAddress = kHcdjScriptAddress,
+    .prefixStart = "s_hcdjstr=\"",
+    .prefixEnd = "\";//",
+    .dropsDoubleQuotes = true,
+};
+constexpr PrefixSite kDj520{
+    .row = kDj520Row,
+    .valueStart = "var listen_url = surl+\"",
+    .valueEnd = "\";",
+    .scriptAddress = kDj520ScriptAddress,
+    .prefixStart = "var str=new Array(\"",  // the first of the site's media hosts
+    .prefixEnd = "\",\"",
+    .dropsDoubleQuotes = false,
+};
+constexpr PrefixSite k9ku{
+    .row = k9kuRow,
+    .valueStart = "firstplay=DzUrl+\"",
+    .valueEnd = "\";}",
+    .scriptAddress = k9kuScriptAddress,
+    .prefixStart = "var DzUrl=\"",
+    .prefixEnd = "\";",
+    .dropsDoubleQuotes = false,
+};
+constexpr PrefixSite kMydj99{
+    .row = kMydj99Row,
+    .valueStart = "strFile = strFile + \"",
+    .valueEnd = "\";",
+    .scriptAddress = kMydj99ScriptAddress,
+    .prefixStart = "var strFile = \"",
+    .prefixEnd = "\";",
+    .dropsDoubleQuotes = false,
+};
 
 std::string Cleaned(std::string text, const PrefixSite& site) {
   return site.dropsDoubleQuotes ? ReplaceText(text, "\"") : text;
