@@ -40,6 +40,15 @@ struct BatchRead {
   std::optional<std::string> failure;
 };
 
+// Output lost on its way (a full disk, a closed pipe with SIGPIPE ignored)
+// must not pass for success.
+int Finish(std::ostream& out, std::ostream& err, int status) {
+  out.flush();
+  if (out) return status;
+  err << "tunelark-cli: cannot write to standard output\n" << std::flush;
+  return kExitSomeUnresolved;
+}
+
 BatchRead ReadBatch(const std::string& name, std::istream& standardInput) {
   BatchRead read;
   if (name == "-") {
@@ -64,8 +73,8 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
   const ParsedCommandLine parsed = ParseCommandLine(argc, argv);
   switch (parsed.outcome) {
     case ParsedCommandLine::Outcome::ShowText:
-      out << parsed.text << std::flush;
-      return out ? kExitAllResolved : kExitSomeUnresolved;
+      out << parsed.text;
+      return Finish(out, err, kExitAllResolved);
     case ParsedCommandLine::Outcome::UsageError:
       return UsageError(err, parsed.text);
     case ParsedCommandLine::Outcome::Run:
@@ -74,8 +83,8 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
   const CliOptions& options = parsed.options;
 
   if (options.listSites) {
-    out << FormatSiteList(options.json) << std::flush;
-    return out ? kExitAllResolved : kExitSomeUnresolved;
+    out << FormatSiteList(options.json);
+    return Finish(out, err, kExitAllResolved);
   }
 
   std::vector<std::string> addresses = options.addresses;
@@ -124,11 +133,7 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
       err << "tunelark-cli: no audio address found in " << DisplayLine(record.address) << '\n' << std::flush;
     }
   }
-  if (!out) {
-    err << "tunelark-cli: cannot write to standard output\n" << std::flush;
-    return kExitSomeUnresolved;
-  }
-  return allResolved ? kExitAllResolved : kExitSomeUnresolved;
+  return Finish(out, err, allResolved ? kExitAllResolved : kExitSomeUnresolved);
 }
 
 }  // namespace tunelark

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/batch_input.h"
+#include "cli/cli_run.h"
 #include "cli/output_format.h"
 #include "cli/resolve_record.h"
 #include "cli/site_detection.h"
@@ -93,6 +94,18 @@ TEST(FoundAudioAddressTest, RejectsEmptyAndBareSiteAddresses) {
       {"//no-scheme/a.mp3", true},
   };
   for (const auto& [download, found] : cases) EXPECT_EQ(FoundAudioAddress(download), found) << download;
+}
+
+TEST(RunCliTest, OutputThatCannotBeWrittenIsNoSuccess) {
+  for (const std::vector<const char*>& argv :
+       {std::vector<const char*>{"tunelark-cli", "--list-sites"}, {"tunelark-cli", "--version"}}) {
+    std::istringstream in;
+    std::ostringstream out;
+    std::ostringstream err;
+    out.setstate(std::ios::badbit);
+    EXPECT_EQ(RunCli(static_cast<int>(argv.size()), argv.data(), in, out, err), kExitSomeUnresolved) << argv[1];
+    EXPECT_EQ(err.str(), "tunelark-cli: cannot write to standard output\n");
+  }
 }
 
 }  // namespace
