@@ -35,6 +35,9 @@ std::string Footer() {
          "Site keys, in row order: " + SiteKeyList() + "\n"
          "Batch file: one address a line; blank lines and lines starting with # are skipped.\n"
          "Addresses from the command line come first, then those of the batch file.\n"
+         "Each address prints its record, failed or not, so records follow the addresses' order.\n"
+         "Plain output prints control characters of a title or address as blanks; -j keeps them.\n"
+         "Notices of the sites go to standard error.\n"
          "Exit status: 0 every address gave an audio address, 1 some did not, 2 usage error.";
 }
 
@@ -51,7 +54,7 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
                          ->type_name("SITE");
   auto* titleFlag = app.add_flag("-e,--get-title", options.getTitle, "print the title alone");
   auto* urlFlag = app.add_flag("-g,--get-url", options.getUrl, "print the audio address alone");
-  auto* jsonFlag = app.add_flag("-j,--json", options.json, "print one JSON object a line");
+  auto* jsonFlag = app.add_flag("-j,--json", options.json, "print one JSON object a line (not with -e or -g)");
   auto* batchOption = app.add_option("-a,--batch-file", options.batchFile,
                                      "read addresses from FILE, one a line; - for standard input")
                           ->type_name("FILE");
@@ -64,6 +67,11 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv) {
   jsonFlag->excludes(urlFlag)->excludes(titleFlag);
   listFlag->excludes(siteOption)->excludes(titleFlag)->excludes(urlFlag)->excludes(batchOption)
       ->excludes(addressArgs);
+  // The help shows what each option takes, not the exclusions just made.
+  siteOption->option_text("SITE");
+  batchOption->option_text("FILE");
+  addressArgs->option_text("...");
+  for (CLI::Option* flag : {titleFlag, urlFlag, jsonFlag, listFlag}) flag->option_text(" ");
 
   try {
     app.parse(argc, argv);
