@@ -67,6 +67,38 @@ BatchRead ReadBatch(const std::string& name, std::istream& standardInput) {
   return read;
 }
 
+// The row of each address: the one of --site, or the one its host names.
+// The reason when an address names no row or several.
+std::optional<std::string> AssignSites(const std::vector<std::string>& addresses, int siteRow,
+                                       std::vector<int>& rows) {
+  rows.clear();
+  for (const std::string& address : addresses) {
+    if (siteRow >= 0) {
+      rows.push_back(siteRow);
+      continue;
+    }
+    const std::vector<int> named = SitesNamedByHost(address);
+    if (named.size() == 1) {
+      rows.push_back(named.front());
+    } else if (named.empty()) {
+      return "cannot tell the site of '" + address + "': its host names none of the keys " + SiteKeyList() +
+             "; choose one with --site";
+    } else {
+      return "cannot tell the site of '" + address + "': its host names more than one key (" + KeysOf(named) +
+             "); choose one with --site";
+    }
+  }
+  return std::nullopt;
+}
+
+OutputMode ModeOf(const CliOptions& options) {
+  if (options.json) return OutputMode::Json;
+  if (options.getTitle && options.getUrl) return OutputMode::TitleAndDownload;
+  if (options.getTitle) return OutputMode::TitleOnly;
+  if (options.getUrl) return OutputMode::DownloadOnly;
+  return OutputMode::Labelled;
+}
+
 }  // namespace
 
 int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err) {
@@ -96,29 +128,9 @@ int RunCli(int argc, const char* const* argv, std::istream& in, std::ostream& ou
   if (addresses.empty()) return UsageError(err, "no address given");
 
   std::vector<int> rows;
-  rows.reserve(addresses.size());
-  for (const std::string& address : addresses) {
-    if (options.siteRow >= 0) {
-      rows.push_back(options.siteRow);
-      continue;
-    }
-    const std::vector<int> named = SitesNamedByHost(address);
-    if (named.size() == 1) {
-      rows.push_back(named.front());
-    } else if (named.empty()) {
-      return UsageError(err, "cannot tell the site of '" + address + "': its host names none of the keys " +
-                                 SiteKeyList() + "; choose one with --site");
-    } else {
-      return UsageError(err, "cannot tell the site of '" + address + "': its host names more than one key (" +
-                                 KeysOf(named) + "); choose one with --site");
-    }
-  }
+  if (const auto failure = AssignSites(addresses, options.siteRow, rows)) return UsageError(err, *failure);
+  const OutputMode mode = ModeOf(options);
 
-  const OutputMode mode = options.json                           ? OutputMode::Json
-                          : options.getTitle && options.getUrl ? OutputMode::TitleAndDownload
-                          : options.getTitle                     ? OutputMode::TitleOnly
-                          : options.getUrl                       ? OutputMode::DownloadOnly
-                                                                 : OutputMode::Labelled;
   // A terminal run is like a window that has just been created: the one-time
   // notice is due once for the whole process, not once per address.
   OnceNoticePending = 1;
