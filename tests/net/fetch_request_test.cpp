@@ -89,6 +89,25 @@ TEST(FetchRequest, GoesThroughTheConfiguredProxyWithTheHostAndPortNamed) {
   EXPECT_EQ(r[1].Header("User-Agent"), kUserAgent);
 }
 
+// The scheme alone decides TLS: through a proxy, https asks for a tunnel to
+// port 443 or the named port, and http on port 443 stays plain.
+TEST(FetchRequest, ChoosesTlsByTheSchemeAndNotByThePort) {
+  LoopbackServer proxy([](Connection& c) { SendResponse(c, 403, "no tunnels here"); });
+  testing::ScopedEnv plain("http_proxy", proxy.BaseUrl());
+  testing::ScopedEnv secure("https_proxy", proxy.BaseUrl());
+  EXPECT_EQ(FetchBytes("https://www.example.com/p.htm"), "");
+  EXPECT_EQ(FetchBytes("https://www.example.com:8443/p.htm"), "");
+  EXPECT_EQ(FetchBytes("http://www.example.com:443/p.htm"), "no tunnels here");
+  std::vector<ReceivedRequest> r = proxy.Requests();
+  ASSERT_EQ(r.size(), 3u);
+  EXPECT_EQ(r[0].method, "CONNECT");
+  EXPECT_EQ(r[0].target, "www.example.com:443");
+  EXPECT_EQ(r[1].method, "CONNECT");
+  EXPECT_EQ(r[1].target, "www.example.com:8443");
+  EXPECT_EQ(r[2].requestLine, "GET http://www.example.com:443/p.htm HTTP/1.0");
+  EXPECT_EQ(r[2].Header("Host"), "www.example.com:443");
+}
+
 TEST(FetchRequest, SendsCredentialsOfTheAddressToItsOwnHost) {
   LoopbackServer server(Routes().Redirect("/first", "/second").Page("/second", "in").AsHandler());
   std::string address = server.BaseUrl();
