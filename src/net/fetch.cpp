@@ -16,9 +16,9 @@ std::string FetchBytes(std::string_view address) {
   if (!parts || !IsFetchedScheme(parts->scheme)) return {};
 
   FetchContext& context = TheFetchContext();
-  if (context.override) {
+  if (context.fetchOverride) {
     // A copy, so that an override may replace itself while it runs.
-    FetchFunction fetch = context.override;
+    FetchFunction fetch = context.fetchOverride;
     return fetch(address);
   }
   HttpClientRoot* root = context.Root();

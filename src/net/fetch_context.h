@@ -25,7 +25,7 @@ class FetchContext {
   bool HasRoot() const;
 
   // The function that replaces the network, or an empty function.
-  FetchFunction override;
+  FetchFunction fetchOverride;
 
  private:
   mutable std::mutex mutex_;

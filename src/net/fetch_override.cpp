@@ -7,8 +7,8 @@
 namespace tunelark {
 
 ScopedFetchOverride::ScopedFetchOverride(FetchFunction fetch)
-    : previous_(std::exchange(TheFetchContext().override, std::move(fetch))) {}
+    : previous_(std::exchange(TheFetchContext().fetchOverride, std::move(fetch))) {}
 
-ScopedFetchOverride::~ScopedFetchOverride() { TheFetchContext().override = std::move(previous_); }
+ScopedFetchOverride::~ScopedFetchOverride() { TheFetchContext().fetchOverride = std::move(previous_); }
 
 }  // namespace tunelark

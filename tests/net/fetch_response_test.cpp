@@ -6,6 +6,7 @@
 
 #include "loopback_server.h"
 #include "net/fetch.h"
+#include "net/fetch_context.h"
 #include "routes.h"
 
 namespace tunelark {
@@ -86,15 +87,18 @@ TEST(FetchBody, EachFetchOpensItsOwnConnection) {
   EXPECT_EQ(server.ConnectionCount(), 3u);
 }
 
-TEST(FetchBody, AFailedFetchDoesNotSpoilTheNext) {
+TEST(FetchBody, AFailedFetchKeepsTheRootAndDoesNotSpoilTheNext) {
   int closedPort;
   {
     LoopbackServer gone([](Connection&) {});
     closedPort = gone.Port();
   }
-  EXPECT_EQ(FetchBytes("http://127.0.0.1:" + std::to_string(closedPort) + "/x"), "");
   LoopbackServer server(Status(200, "fine"));
   EXPECT_EQ(FetchBytes(server.BaseUrl() + "/x"), "fine");
+  HttpClientRoot* root = TheFetchContext().Root();
+  EXPECT_EQ(FetchBytes("http://127.0.0.1:" + std::to_string(closedPort) + "/x"), "");
+  EXPECT_EQ(FetchBytes(server.BaseUrl() + "/x"), "fine");
+  EXPECT_EQ(TheFetchContext().Root(), root);
 }
 
 }  // namespace
