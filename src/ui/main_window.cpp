@@ -147,21 +147,31 @@ void MainWindow::MoveToScreenCentre() {
 }
 
 void MainWindow::FitOuterSize() {
-  if (closed_) return;
-  const QSize outer = frameGeometry().size();
-  if (outer != kOuterSize) {
-    setFixedSize(size() + (kOuterSize - outer));
-    MoveToScreenCentre();
-  }
+  if (closed_ || !isVisible()) return;
+  // The frame is known only after the window manager has reparented the
+  // window, which on X11 comes some events after show(); every frame seen
+  // for the first time is fitted once, so a manager that insists on its own
+  // size cannot drive this into a loop.
+  const QSize frame = frameGeometry().size() - size();
+  if (fittedFrame_ == frame) return;
+  fittedFrame_ = frame;
+  if (size() != kOuterSize - frame) setFixedSize(kOuterSize - frame);
+  MoveToScreenCentre();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (!fitted_) {
-    fitted_ = true;
-    // The frame is known only once the window system has mapped the window.
-    QTimer::singleShot(0, this, &MainWindow::FitOuterSize);
-  }
+  QTimer::singleShot(0, this, &MainWindow::FitOuterSize);
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  FitOuterSize();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange) FitOuterSize();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

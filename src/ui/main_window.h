@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QSize>
+#include <QEvent>
 #include <QString>
 #include <QWidget>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,8 +39,8 @@ class MainWindow : public QWidget, public ResolverView {
   void SetNoticePresenter(NoticePresenter presenter);
   void SetLinkOpener(LinkOpener opener);
 
-  // Brings the outer size (frame included) to kOuterSize once the window
-  // system has framed the window, keeping it centred.
+  // Brings the outer size (frame included) to kOuterSize whenever the window
+  // system has framed the window anew, keeping it centred.
   void FitOuterSize();
 
   // Whether the window has been closed; a closed window is never touched by
@@ -66,6 +68,8 @@ class MainWindow : public QWidget, public ResolverView {
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void BuildForm();
@@ -83,7 +87,7 @@ class MainWindow : public QWidget, public ResolverView {
   NoticePresenter presentNotice_ = ShowNoticeBox;
   LinkOpener openLink_ = OpenWithDesktop;
   bool closed_ = false;
-  bool fitted_ = false;
+  std::optional<QSize> fittedFrame_;  // frame width and height last fitted for
 };
 
 }  // namespace tunelark
