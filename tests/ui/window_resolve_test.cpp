@@ -68,6 +68,21 @@ TEST_F(ResolveTest, TheMixdjNoticeComesOncePerWindow) {
   EXPECT_EQ(OnceNoticePending, 0);
 }
 
+TEST_F(ResolveTest, PickingASiteDoesNothingUntilThePress) {
+  ASSERT_TRUE(ShowActive());
+  url_->setText(QString::fromStdString(FixtureSite::Row(4).playPage));
+  mode_->setFocus();
+  for (int step = 0; step < 4; ++step) QTest::keyClick(mode_, Qt::Key_Down);
+  EXPECT_EQ(mode_->currentIndex(), 4);
+  EXPECT_TRUE(site_.RequestedAddresses().empty());
+  EXPECT_TRUE(title_->text().isEmpty());
+  EXPECT_TRUE(download_->text().isEmpty());
+  EXPECT_TRUE(notices_.empty());
+
+  QTest::mouseClick(Find<QPushButton>("按钮4"), Qt::LeftButton);
+  EXPECT_EQ(download_->text().toStdString(), FixtureSite::Row(4).download);
+}
+
 TEST_F(ResolveTest, NoticesOfAPress) {
   const struct {
     const char* what;
