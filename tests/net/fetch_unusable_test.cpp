@@ -18,11 +18,25 @@ using testing::SendResponse;
 
 // "PORT" in the address stands for the loopback server's port, so that a
 // fault that lets the address through would show up as a request.
-class FetchOfUnusableAddress : public ::testing::TestWithParam<std::string> {};
+struct Unusable {
+  Unusable(std::string a) : address(std::move(a)) {}  // NOLINT: converts on purpose
+  std::string address;
+};
+
+// Long addresses are shown by their start and length, to keep test names short.
+void PrintTo(const Unusable& u, std::ostream* os) {
+  if (u.address.size() <= 40) {
+    *os << '"' << u.address << '"';
+  } else {
+    *os << '"' << u.address.substr(0, 24) << "...\" (" << u.address.size() << " bytes)";
+  }
+}
+
+class FetchOfUnusableAddress : public ::testing::TestWithParam<Unusable> {};
 
 TEST_P(FetchOfUnusableAddress, SendsNothingAndYieldsNothing) {
   LoopbackServer server([](Connection& c) { SendResponse(c, 200, "should not be fetched"); });
-  std::string address = GetParam();
+  std::string address = GetParam().address;
   for (std::string::size_type at; (at = address.find("PORT")) != std::string::npos;) {
     address.replace(at, 4, std::to_string(server.Port()));
   }
