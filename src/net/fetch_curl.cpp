@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <optional>
 #include <string_view>
 
@@ -16,6 +17,13 @@
 #include "net/wire_address.h"
 
 namespace tunelark {
+
+// The cookie store every transfer shares, behind a lock per kind of shared
+// data in case fetches ever run on more than one thread.
+struct HttpClientRoot {
+  CURLSH* share = nullptr;
+  std::array<std::mutex, CURL_LOCK_DATA_LAST> locks;
+};
 
 namespace {
 
@@ -55,22 +63,16 @@ std::size_t OnHeaderLine(char* data, std::size_t size, std::size_t count, void* 
 }
 
 // Returning fewer bytes than given makes curl abort the transfer, which is
-// how the cap stops an oversized body.
+// how the cap stops an oversized body. Running out of memory ends it the
+// same way, since an exception must not unwind through curl's C frames.
 std::size_t OnBodyBytes(char* data, std::size_t size, std::size_t count, void* user) {
   auto* body = static_cast<BodyCollector*>(user);
-  return body->Append(std::string_view(data, size * count));
+  try {
+    return body->Append(std::string_view(data, size * count));
+  } catch (const std::bad_alloc&) {
+    return 0;
+  }
 }
-
-bool SetUpTransfer(CURL* easy, HttpClientRoot& root, curl_slist* accept, BodyCollector& body);
-
-}  // namespace
-
-struct HttpClientRoot {
-  CURLSH* share = nullptr;
-  std::array<std::mutex, CURL_LOCK_DATA_LAST> locks;
-};
-
-namespace {
 
 void LockShare(CURL*, curl_lock_data data, curl_lock_access, void* user) {
   static_cast<HttpClientRoot*>(user)->locks.at(static_cast<std::size_t>(data)).lock();
