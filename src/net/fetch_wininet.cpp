@@ -1,9 +1,12 @@
 // The HTTP client of the Windows build: WinINet, synchronous, with the root
-// handle held by the fetch context. WinINet follows redirects itself and only
-// ever to http or https; the body cap and the time-outs are set here.
+// handle held by the fetch context. Redirects are followed here rather than
+// by WinINet, which has no limit of its own on some platforms (wine follows a
+// redirect loop for ever): every hop is checked before it is made, and the
+// body cap and the time-outs hold as in the Linux build.
 #include <windows.h>
 #include <wininet.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,6 +16,8 @@
 #include "net/body_collector.h"
 #include "net/http_client.h"
 #include "net/piece_size.h"
+#include "net/redirect_policy.h"
+#include "net/wire_address.h"
 #include "net/wininet_piece_size.h"
 
 namespace tunelark {
@@ -122,7 +127,10 @@ void HttpClientRootDeleter::operator()(HttpClientRoot* root) const {
 }
 
 HttpClientRoot* OpenHttpClientRoot() {
-  HINTERNET handle = InternetOpenA(kUserAgent, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0);
+  // Opened with the system's proxy settings from the start: the proxy option
+  // set on the handle for every request says the same on Windows, but wine
+  // ignores it on a handle and would go direct past any configured proxy.
+  HINTERNET handle = InternetOpenA(kUserAgent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
   if (handle == nullptr) return nullptr;
   DWORD timeout = kTimeoutMilliseconds;
   for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT,
@@ -138,30 +146,39 @@ std::size_t ResponsePieceSize(HINTERNET request) {
   return PieceSize(*length);
 }
 
-std::string HttpGet(HttpClientRoot& root, const AddressParts& address) {
-  std::string canonical = Canonicalize(JoinAddress(address));
-  if (canonical.empty()) return {};
-  std::optional<CrackedAddress> cracked = Crack(canonical);
-  if (!cracked) return {};
-  const bool secure = cracked->scheme == INTERNET_SCHEME_HTTPS;
-  if (!secure && cracked->scheme != INTERNET_SCHEME_HTTP) return {};
+namespace {
 
-  Handle connection(InternetConnectA(root.handle, cracked->host.c_str(), cracked->port,
-                                     address.userName.c_str(), address.password.c_str(),
-                                     INTERNET_SERVICE_HTTP, 0, 0));
-  if (!connection) return {};
-  UseConfiguredProxy(root.handle, connection.get());
+// Where a redirect response leads: the Location resolved against the
+// address that answered, or nothing when it is not a followed redirect or
+// leads to an address that is not fetched.
+std::optional<AddressParts> RedirectTarget(HINTERNET request, const std::string& answered) {
+  DWORD status = 0;
+  DWORD size = sizeof status;
+  if (!HttpQueryInfoA(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size, nullptr) ||
+      !IsFollowedRedirectStatus(static_cast<long>(status))) {
+    return std::nullopt;
+  }
+  std::vector<char> location(kPathField);
+  size = static_cast<DWORD>(location.size());
+  if (!HttpQueryInfoA(request, HTTP_QUERY_LOCATION, location.data(), &size, nullptr)) {
+    if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) return std::nullopt;
+    location.assign(size + 1, '\0');
+    if (!HttpQueryInfoA(request, HTTP_QUERY_LOCATION, location.data(), &size, nullptr)) return std::nullopt;
+  }
+  std::vector<char> combined(answered.size() + size + kPathField);
+  DWORD combinedSize = static_cast<DWORD>(combined.size());
+  if (!InternetCombineUrlA(answered.c_str(), location.data(), combined.data(), &combinedSize, ICU_NO_ENCODE)) {
+    return std::nullopt;
+  }
+  std::string next(combined.data(), combinedSize);
+  std::optional<AddressParts> parts = SplitAddress(CanonicalizeAddress(CutFragment(next)));
+  if (!parts || !IsFetchedScheme(parts->scheme)) return std::nullopt;
+  return parts;
+}
 
-  const char* acceptTypes[] = {"*/*", nullptr};
-  DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE;
-  if (secure) flags |= INTERNET_FLAG_SECURE;
-  // Declared after the connection so that it is closed first.
-  Handle request(HttpOpenRequestA(connection.get(), "GET", cracked->target.c_str(), "HTTP/1.0",
-                                  nullptr, acceptTypes, flags, 0));
-  if (!request) return {};
-  if (!HttpSendRequestA(request.get(), kAcceptHeader, sizeof kAcceptHeader - 1, nullptr, 0)) return {};
-
-  std::optional<std::string> length = ContentLengthText(request.get());
+// The body of the response, read in pieces sized by its Content-Length.
+std::string ReadBody(HINTERNET request) {
+  std::optional<std::string> length = ContentLengthText(request);
   const std::size_t pieceSize = length ? PieceSize(*length) : PieceSize(std::nullopt);
   BodyCollector body;
   if (length) body.DeclareLength(ParseContentLength(*length));
@@ -171,12 +188,67 @@ std::string HttpGet(HttpClientRoot& root, const AddressParts& address) {
   } catch (const std::bad_alloc&) {
     return {};
   }
+  // Each read asks only for what has arrived, up to a piece: a read that
+  // waits for a whole piece loses its bytes when the connection breaks on
+  // the way, and the bytes that did arrive are the result then.
   for (;;) {
+    DWORD available = 0;
+    if (!InternetQueryDataAvailable(request, &available, 0, 0) || available == 0) break;
+    const DWORD wanted = std::min(available, static_cast<DWORD>(piece.size()));
     DWORD got = 0;
-    if (!InternetReadFile(request.get(), piece.data(), static_cast<DWORD>(piece.size()), &got) || got == 0) break;
+    if (!InternetReadFile(request, piece.data(), wanted, &got) || got == 0) break;
     if (body.Append(std::string_view(piece.data(), got)) < got) break;
   }
   return body.Take();
+}
+
+struct HopResult {
+  std::string body;
+  std::optional<AddressParts> next;  // set when the response redirects
+};
+
+// One request and its response. The credentials of the address go only to
+// the address's own scheme, host and port, never to where a redirect leads.
+HopResult FetchHop(HttpClientRoot& root, const AddressParts& hop, const AddressParts& origin) {
+  std::string canonical = Canonicalize(JoinAddress(hop));
+  if (canonical.empty()) return {};
+  std::optional<CrackedAddress> cracked = Crack(canonical);
+  if (!cracked) return {};
+  const bool secure = cracked->scheme == INTERNET_SCHEME_HTTPS;
+  if (!secure && cracked->scheme != INTERNET_SCHEME_HTTP) return {};
+
+  const bool offer = SameOrigin(hop, origin);
+  Handle connection(InternetConnectA(root.handle, cracked->host.c_str(), cracked->port,
+                                     offer ? origin.userName.c_str() : "", offer ? origin.password.c_str() : "",
+                                     INTERNET_SERVICE_HTTP, 0, 0));
+  if (!connection) return {};
+  UseConfiguredProxy(root.handle, connection.get());
+
+  const char* acceptTypes[] = {"*/*", nullptr};
+  DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_NO_AUTO_REDIRECT;
+  if (secure) flags |= INTERNET_FLAG_SECURE;
+  // Declared after the connection so that it is closed first.
+  Handle request(HttpOpenRequestA(connection.get(), "GET", cracked->target.c_str(), "HTTP/1.0",
+                                  nullptr, acceptTypes, flags, 0));
+  if (!request) return {};
+  if (!HttpSendRequestA(request.get(), kAcceptHeader, sizeof kAcceptHeader - 1, nullptr, 0)) return {};
+
+  HopResult result;
+  result.next = RedirectTarget(request.get(), canonical);
+  if (!result.next) result.body = ReadBody(request.get());
+  return result;
+}
+
+}  // namespace
+
+std::string HttpGet(HttpClientRoot& root, const AddressParts& address) {
+  AddressParts hop = address;
+  for (int redirects = 0;; ++redirects) {
+    HopResult result = FetchHop(root, hop, address);
+    if (!result.next) return std::move(result.body);
+    if (redirects == kMaxRedirects) return {};
+    hop = std::move(*result.next);
+  }
 }
 
 }  // namespace tunelark
