@@ -18,9 +18,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-# Test programs run under wine; discovering their cases waits until the
-# tests run, so that building never starts wine.
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# Test programs run under wine, each bounded so that a hung program cannot
+# hold the run; discovering their cases waits until the tests run, so that
+# building never starts wine.
+set(CMAKE_CROSSCOMPILING_EMULATOR timeout;300;wine)
 set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
 
 # The header-only libraries of the command line, from Debian's headers.

@@ -246,9 +246,26 @@ void MainWindow::Dispatch(MSG& message) {
     }
     if (message.wParam == VK_RETURN && !listOpen) return;
   }
+  if (!destroyed_ && message.message == WM_KEYDOWN && message.wParam == VK_TAB &&
+      (message.hwnd == window_ || IsChild(window_, message.hwnd)) && GetKeyState(VK_CONTROL) >= 0 &&
+      GetKeyState(VK_MENU) >= 0) {
+    MoveFocus(GetKeyState(VK_SHIFT) < 0);
+    return;
+  }
   if (!destroyed_ && IsDialogMessageW(window_, &message)) return;
   TranslateMessage(&message);
   DispatchMessageW(&message);
+}
+
+// Walked here rather than left to the dialog handling, which moves the
+// focus only in windows made as dialogs on some systems (wine among them).
+void MainWindow::MoveFocus(bool backward) {
+  HWND focus = GetFocus();
+  HWND next = GetNextDlgTabItem(window_, IsChild(window_, focus) ? focus : nullptr, backward);
+  if (next == nullptr) return;
+  SetFocus(next);
+  // As in a dialog, an edit box reached by Tab has its text selected.
+  if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(next, EM_SETSEL, 0, -1);
 }
 
 std::string MainWindow::ControlText(HWND control) const {

@@ -48,10 +48,11 @@ class MainWindow : public ResolverView {
                   const RECT& box, int id);
   void OnCommand(int id, int notification);
   void CopyDownloadText();
-  // Every message of the loops goes through here: Esc and Enter are decided
-  // before the dialog handling, which would otherwise turn them into IDCANCEL
-  // and a click of the focused button.
+  // Every message of the loops goes through here: Esc, Enter and Tab are
+  // decided before the dialog handling, which would otherwise turn the first
+  // two into IDCANCEL and a click of the focused button.
   void Dispatch(MSG& message);
+  void MoveFocus(bool backward);
   std::string ControlText(HWND control) const;
 
   HWND window_ = nullptr;

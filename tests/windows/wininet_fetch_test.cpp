@@ -145,12 +145,20 @@ TEST(WininetFetchUnusable, RefusedConnectionGivesNothingAndKeepsTheRoot) {
   EXPECT_TRUE(TheFetchContext().HasRoot());
 }
 
+// WinINet reads the proxy settings when the root handle is opened, so this
+// holds in a process whose first fetch comes after the setting (CTest runs
+// every case in a process of its own). Wine names the default port in the
+// absolute target; either form names the same site.
 TEST(WininetFetchProxy, SiteHostsGoThroughTheConfiguredProxy) {
-  LoopbackServer proxy([](Connection& c) { SendResponse(c, 200, "via proxy " + c.Request().Host()); });
+  LoopbackServer proxy([](Connection& c) { SendResponse(c, 200, "via proxy"); });
   testing::ScopedEnv viaProxy("http_proxy", proxy.BaseUrl());
-  EXPECT_EQ(FetchBytes("http://www.example.com/a/../p.htm?x=1#f"), "via proxy www.example.com");
+  EXPECT_EQ(FetchBytes("http://www.example.com/a/../p.htm?x=1#f"), "via proxy");
   ASSERT_EQ(proxy.RequestCount(), 1u);
-  EXPECT_EQ(proxy.Requests()[0].Path(), "/p.htm?x=1");
+  const ReceivedRequest r = proxy.Requests()[0];
+  EXPECT_TRUE(r.IsAbsoluteTarget());
+  EXPECT_TRUE(r.Host() == "www.example.com" || r.Host() == "www.example.com:80") << r.Host();
+  EXPECT_EQ(r.Path(), "/p.htm?x=1");
+  EXPECT_EQ(r.version, "HTTP/1.0");
 }
 
 // The piece size is what the response's Content-Length makes it; a request
