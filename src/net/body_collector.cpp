@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "net/large_buffer.h"
+
 namespace tunelark {
 
 std::optional<std::uint64_t> ParseContentLength(std::string_view value) {
@@ -30,6 +32,16 @@ std::size_t BodyCollector::Append(std::string_view bytes) {
   }
   std::size_t room = cap_ - std::min(cap_, body_.size());
   std::size_t kept = std::min(room, bytes.size());
+  const std::size_t capacity = body_.capacity();
+  if (body_.size() + kept > capacity) {
+    // Growing as std::string does, but with the new block advised before
+    // its pages are first touched.
+    body_.reserve(std::min(cap_, std::max(body_.size() + kept, 2 * capacity)));
+    AdviseLargeBuffer(body_.data(), body_.capacity());
+  } else if (!advised_) {
+    AdviseLargeBuffer(body_.data(), capacity);
+  }
+  advised_ = true;
   body_.append(bytes.data(), kept);
   return kept;
 }
@@ -38,6 +50,7 @@ std::string BodyCollector::Take() {
   std::string body = std::move(body_);
   body_.clear();
   started_ = false;
+  advised_ = false;
   declared_.reset();
   // A lying Content-Length may have reserved far more than arrived; the
   // caller should not carry that around.

@@ -42,6 +42,7 @@ class BodyCollector {
   std::size_t cap_;
   std::optional<std::uint64_t> declared_;
   bool started_ = false;
+  bool advised_ = false;  // the buffer as it stands has had its hint
   std::string body_;
 };
 

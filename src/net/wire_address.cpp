@@ -36,9 +36,10 @@ std::string EscapeUnsendableBytes(std::string_view text) {
 }
 
 std::string WireAddress(const AddressParts& parts) {
-  std::string wire = parts.scheme + "://" + parts.host;
-  if (parts.port != SchemeDefaultPort(parts.scheme)) wire += ":" + std::to_string(parts.port);
-  wire += EscapeUnsendableBytes(parts.target);
+  std::string wire;
+  wire.append(parts.scheme).append("://").append(parts.host);
+  if (parts.port != SchemeDefaultPort(parts.scheme)) wire.append(":").append(std::to_string(parts.port));
+  wire.append(EscapeUnsendableBytes(parts.target));
   return wire;
 }
 
