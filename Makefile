@@ -5,7 +5,7 @@ CMAKE ?= cmake
 CTEST ?= ctest
 FUZZ_SECONDS ?= 600
 
-.PHONY: all run test deps configure build check-sanitize fuzz fuzz-smoke bench clean
+.PHONY: all run test deps configure build check-sanitize fuzz fuzz-smoke bench windows test-windows clean
 
 all: build
 
@@ -48,6 +48,15 @@ bench: build
 	@$(CMAKE) --preset bench >/dev/null
 	$(CMAKE) --build --preset bench
 	scripts/run-benchmarks build/bench
+
+# The Windows programs, cross-built with mingw-w64 (build/windows), and their
+# tests run under wine on a bare X server.
+windows: deps
+	@$(CMAKE) --preset windows >/dev/null
+	$(CMAKE) --build --preset windows
+
+test-windows: deps
+	scripts/test-windows
 
 clean:
 	rm -rf build
