@@ -178,13 +178,13 @@ std::optional<AddressParts> RedirectTarget(HINTERNET request, const std::string&
 
 // The body of the response, read in pieces sized by its Content-Length.
 std::string ReadBody(HINTERNET request) {
-  std::optional<std::string> length = ContentLengthText(request);
-  const std::size_t pieceSize = length ? PieceSize(*length) : PieceSize(std::nullopt);
   BodyCollector body;
-  if (length) body.DeclareLength(ParseContentLength(*length));
+  if (std::optional<std::string> length = ContentLengthText(request)) {
+    body.DeclareLength(ParseContentLength(*length));
+  }
   std::string piece;
   try {
-    piece.resize(pieceSize);
+    piece.resize(ResponsePieceSize(request));
   } catch (const std::bad_alloc&) {
     return {};
   }
