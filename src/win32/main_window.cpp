@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
+
 #include "resolver/resolve_command.h"
 #include "resolver/site_table.h"
 #include "win32/clipboard_text.h"

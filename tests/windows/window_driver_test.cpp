@@ -260,6 +260,19 @@ TEST_F(WindowDriver, EmptyAddressShowsItsNotice) {
   EXPECT_EQ(notice.text, Gbk(kEmptyAddressNotice));
 }
 
+// The row-0 recipe pauses twice with the window live; a close that comes
+// while it runs ends the program normally, whichever step it meets.
+TEST_F(WindowDriver, ClosingDuringAResolveEndsTheProgram) {
+  RunningWindow program;
+  ASSERT_NE(program.Window(), nullptr);
+  program.PickSite(kHi193Row);
+  program.SetText(kUrlId, Gbk(FixtureSite::Row(kHi193Row).playPage));
+  PostMessageW(program.Control(kStartButtonId), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitFor([&] { return !site.RequestedAddresses().empty(); }));
+  PostMessageW(program.Window(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.ExitCode(), 0);
+}
+
 std::string ClipboardText() {
   std::string text = "(nothing)";
   if (!OpenClipboard(nullptr)) return text;
