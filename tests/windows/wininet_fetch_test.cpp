@@ -49,6 +49,8 @@ struct TargetCase {
   std::string target;  // as the request line must carry it
 };
 
+void PrintTo(const TargetCase& c, std::ostream* os) { *os << c.name; }
+
 class WininetFetchTarget : public ::testing::TestWithParam<TargetCase> {};
 
 TEST_P(WininetFetchTarget, IsThePathAndQueryWithoutTheFragment) {
