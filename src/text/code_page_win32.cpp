@@ -2,6 +2,7 @@
 // conversions name code page 936 (GBK) explicitly rather than the system's
 // ANSI code page, which on many installations is another one.
 #include "text/code_page.h"
+#include "text/utf8.h"
 
 #include <windows.h>
 
@@ -10,31 +11,6 @@ namespace tunelark {
 namespace {
 
 constexpr UINT kGbkCodePage = 936;
-constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";  // U+FFFD
-
-// Length of the well-formed UTF-8 sequence at the start of `bytes`, or 0.
-std::size_t Utf8SequenceLength(std::string_view bytes) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
-  const auto continuation = [&](std::size_t i) {
-    return i < bytes.size() && (byte(i) & 0xC0) == 0x80;
-  };
-  const unsigned char lead = byte(0);
-  if (lead < 0x80) return 1;
-  if (lead >= 0xC2 && lead <= 0xDF) return continuation(1) ? 2 : 0;
-  if (lead >= 0xE0 && lead <= 0xEF) {
-    if (!continuation(1) || !continuation(2)) return 0;
-    if (lead == 0xE0 && byte(1) < 0xA0) return 0;  // overlong
-    if (lead == 0xED && byte(1) > 0x9F) return 0;  // surrogate
-    return 3;
-  }
-  if (lead >= 0xF0 && lead <= 0xF4) {
-    if (!continuation(1) || !continuation(2) || !continuation(3)) return 0;
-    if (lead == 0xF0 && byte(1) < 0x90) return 0;  // overlong
-    if (lead == 0xF4 && byte(1) > 0x8F) return 0;  // past U+10FFFF
-    return 4;
-  }
-  return 0;
-}
 
 // `bytes` of `codePage` as UTF-16; empty when any byte does not decode.
 std::wstring Widen(UINT codePage, std::string_view bytes) {
@@ -71,15 +47,6 @@ std::string NarrowToGbk(std::wstring_view wide) {
 
 }  // namespace
 
-bool IsValidUtf8(std::string_view bytes) {
-  while (!bytes.empty()) {
-    const std::size_t length = Utf8SequenceLength(bytes);
-    if (length == 0) return false;
-    bytes.remove_prefix(length);
-  }
-  return true;
-}
-
 std::string GbkToUtf8(std::string_view gbk) {
   std::wstring whole = Widen(kGbkCodePage, gbk);
   if (!whole.empty() || gbk.empty()) return WideToUtf8(whole);
@@ -99,11 +66,6 @@ std::string GbkToUtf8(std::string_view gbk) {
     gbk.remove_prefix(length);
   }
   return utf8;
-}
-
-std::string DisplayUtf8(std::string_view bytes) {
-  if (IsValidUtf8(bytes)) return std::string(bytes);
-  return GbkToUtf8(bytes);
 }
 
 std::string Utf8ToGbk(std::string_view utf8) {
