@@ -1,17 +1,9 @@
 #include "loopback_server.h"
 
-#include <arpa/inet.h>
-#include <fcntl.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
+#include "loopback_platform.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 namespace tunelark::testing {
 
@@ -19,11 +11,6 @@ namespace {
 
 constexpr std::size_t kMaxHeadBytes = 64 * 1024;
 constexpr int kPollSliceMs = 50;
-
-[[noreturn]] void Die(const char* what) {
-  std::fprintf(stderr, "LoopbackServer: %s: %s\n", what, std::strerror(errno));
-  std::abort();
-}
 
 bool SameName(std::string_view a, std::string_view b) {
   return a.size() == b.size() &&
@@ -120,11 +107,8 @@ std::string ReceivedRequest::Path() const {
 bool Connection::Write(std::string_view bytes) {
   while (!bytes.empty()) {
     if (aborted_ || Stopping()) return false;
-    ssize_t sent = ::send(socket_, bytes.data(), bytes.size(), MSG_NOSIGNAL);
-    if (sent < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
+    const long sent = platform::SendSome(socket_, bytes);
+    if (sent < 0) return false;
     bytes.remove_prefix(static_cast<std::size_t>(sent));
   }
   return true;
@@ -137,9 +121,7 @@ bool Connection::SleepFor(std::chrono::milliseconds duration) {
 }
 
 void Connection::Abort() {
-  linger hard{1, 0};
-  ::setsockopt(socket_, SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
-  ::shutdown(socket_, SHUT_RD);
+  platform::PrepareReset(socket_);
   aborted_ = true;
 }
 
@@ -174,20 +156,8 @@ bool SendResponse(Connection& conn, int status, std::string_view body,
 }
 
 LoopbackServer::LoopbackServer(Handler handler) : handler_(std::move(handler)) {
-  listenSocket_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  if (listenSocket_ < 0) Die("socket");
-  int yes = 1;
-  ::setsockopt(listenSocket_, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
-  sockaddr_in addr{};
-  addr.sin_family = AF_INET;
-  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  addr.sin_port = 0;
-  if (::bind(listenSocket_, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) Die("bind");
-  if (::listen(listenSocket_, 64) != 0) Die("listen");
-  socklen_t len = sizeof addr;
-  if (::getsockname(listenSocket_, reinterpret_cast<sockaddr*>(&addr), &len) != 0) Die("getsockname");
-  port_ = ntohs(addr.sin_port);
-  if (::pipe2(wakePipe_, O_CLOEXEC) != 0) Die("pipe2");
+  listenSocket_ = platform::ListenOnLoopback(port_);
+  platform::OpenWake(wakePipe_);
   acceptThread_ = std::thread([this] { AcceptLoop(); });
 }
 
@@ -197,19 +167,17 @@ LoopbackServer::~LoopbackServer() {
     stopping_ = true;
   }
   changed_.notify_all();
-  char byte = 0;
-  [[maybe_unused]] ssize_t ignored = ::write(wakePipe_[1], &byte, 1);
+  platform::SignalWake(wakePipe_);
   acceptThread_.join();
   {
     std::lock_guard lock(mutex_);
     for (auto& w : workers_) {
-      if (w->socket >= 0) ::shutdown(w->socket, SHUT_RDWR);
+      if (w->socket >= 0) platform::ShutdownBoth(w->socket);
     }
   }
   for (auto& w : workers_) w->thread.join();
-  ::close(listenSocket_);
-  ::close(wakePipe_[0]);
-  ::close(wakePipe_[1]);
+  platform::Close(listenSocket_);
+  platform::CloseWake(wakePipe_);
 }
 
 std::string LoopbackServer::BaseUrl() const { return "http://127.0.0.1:" + std::to_string(port_); }
@@ -236,15 +204,10 @@ std::size_t LoopbackServer::ConnectionCount() const {
 
 void LoopbackServer::AcceptLoop() {
   while (!stopping_) {
-    pollfd fds[2] = {{listenSocket_, POLLIN, 0}, {wakePipe_[0], POLLIN, 0}};
-    int ready = ::poll(fds, 2, -1);
-    if (ready < 0) {
-      if (errno == EINTR) continue;
-      Die("poll");
-    }
-    if (fds[1].revents != 0) break;
-    if ((fds[0].revents & POLLIN) == 0) continue;
-    int socket = ::accept4(listenSocket_, nullptr, nullptr, SOCK_CLOEXEC);
+    const platform::ListenerEvent event = platform::WaitForListener(listenSocket_, wakePipe_, kPollSliceMs);
+    if (event == platform::ListenerEvent::kWoken) break;
+    if (event == platform::ListenerEvent::kNothing) continue;
+    const int socket = platform::Accept(listenSocket_);
     if (socket < 0) continue;
     ReapFinishedWorkers();
     auto worker = std::make_unique<Worker>();
@@ -252,7 +215,7 @@ void LoopbackServer::AcceptLoop() {
     {
       std::lock_guard lock(mutex_);
       if (stopping_) {
-        ::close(socket);
+        platform::Close(socket);
         break;
       }
       w.socket = socket;
@@ -283,12 +246,10 @@ std::optional<ReceivedRequest> LoopbackServer::ReadHead(int socket) {
   std::string data;
   char buffer[4096];
   while (!stopping_) {
-    pollfd fd{socket, POLLIN, 0};
-    int ready = ::poll(&fd, 1, kPollSliceMs);
-    if (ready < 0 && errno != EINTR) return std::nullopt;
-    if (ready <= 0) continue;
-    ssize_t got = ::recv(socket, buffer, sizeof buffer, 0);
-    if (got < 0 && errno == EINTR) continue;
+    const int ready = platform::WaitReadable(socket, kPollSliceMs);
+    if (ready < 0) return std::nullopt;
+    if (ready == 0) continue;
+    const long got = platform::ReceiveSome(socket, buffer, sizeof buffer);
     if (got <= 0) return std::nullopt;
     data.append(buffer, static_cast<std::size_t>(got));
     std::size_t end = HeadEnd(data);
@@ -314,7 +275,7 @@ void LoopbackServer::Serve(Worker& worker) {
   }
   {
     std::lock_guard lock(mutex_);
-    ::close(worker.socket);
+    platform::Close(worker.socket);
     worker.socket = -1;
   }
   worker.done = true;
@@ -327,25 +288,17 @@ bool LoopbackServer::SleepUnlessStopping(std::chrono::milliseconds duration) {
 
 ScopedEnv::ScopedEnv(std::string name, std::optional<std::string> value) : name_(std::move(name)) {
   if (const char* old = std::getenv(name_.c_str())) previous_ = old;
-  if (value) {
-    ::setenv(name_.c_str(), value->c_str(), 1);
-  } else {
-    ::unsetenv(name_.c_str());
-  }
+  platform::SetEnvironment(name_, value ? value->c_str() : nullptr);
 }
 
 ScopedEnv::~ScopedEnv() {
-  if (previous_) {
-    ::setenv(name_.c_str(), previous_->c_str(), 1);
-  } else {
-    ::unsetenv(name_.c_str());
-  }
+  platform::SetEnvironment(name_, previous_ ? previous_->c_str() : nullptr);
 }
 
 void ClearProxyEnvironment() {
   for (const char* name : {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY", "all_proxy",
                            "ALL_PROXY", "no_proxy", "NO_PROXY"}) {
-    ::unsetenv(name);
+    platform::SetEnvironment(name, nullptr);
   }
 }
 
