@@ -178,6 +178,53 @@ TEST_F(CliTest, LineBreaksAndEscapesInAPageStayInsideTheirRecord) {
   EXPECT_EQ(Lines(json.out).size(), 1U);
 }
 
+// A page's bytes reach the output whatever they are: invalid GBK, invalid
+// UTF-8, binary, a zero byte. Plain output stays valid UTF-8 and JSON stays
+// parseable (the parser rejects invalid UTF-8 in a string).
+struct HostileTitleCase {
+  const char* name;
+  std::string title;
+};
+
+class CliHostilePageTest : public CliTest, public ::testing::WithParamInterface<HostileTitleCase> {};
+
+TEST_P(CliHostilePageTest, OutputStaysValidUtf8) {
+  const std::string address = "http://www.ccc333.com/play/hostile.html";
+  site_.Serve(address, Ccc333Page(GetParam().title, kGbkDownload));
+  const ChildResult plain = Cli({address});
+  EXPECT_TRUE(IsValidUtf8(plain.out)) << ::testing::PrintToString(plain.out);
+  EXPECT_THAT(plain.out, HasSubstr(std::string("Download: ") + kGbkDownload + "\n"));
+  const ChildResult json = Cli({"-j", address});
+  ASSERT_EQ(Lines(json.out).size(), 1U);
+  const nlohmann::json record = nlohmann::json::parse(json.out);
+  EXPECT_TRUE(IsValidUtf8(record["title"].get<std::string>()));
+  EXPECT_EQ(record["download"], kGbkDownload);
+}
+
+std::string BinaryBytes() {
+  std::string bytes;
+  for (int i = 1; i < 256; ++i) bytes += static_cast<char>((i * 167) % 255 + 1);
+  return bytes;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Titles, CliHostilePageTest,
+    ::testing::Values(HostileTitleCase{"InvalidGbk", "\x80\xFF\xFE\xA1"},
+                      HostileTitleCase{"InvalidUtf8", "\xC0\xAF\xED\xA0\x80\xF4\x90\x80\x80"},
+                      HostileTitleCase{"LoneLeadByteAtEnd", "abc\xB0"},
+                      HostileTitleCase{"Binary", BinaryBytes()}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CliTest, AZeroByteEndsThePageText) {
+  const std::string address = "http://www.ccc333.com/play/zero.html";
+  site_.Serve(address, Ccc333Page(std::string("a\0b", 3), kGbkDownload));
+  const ChildResult result = Cli({"-j", address});
+  EXPECT_EQ(result.exitStatus, 1);
+  const nlohmann::json record = nlohmann::json::parse(result.out);
+  EXPECT_EQ(record["title"], "");
+  EXPECT_EQ(record["ok"], false);
+}
+
 // --- site list ------------------------------------------------------------
 
 TEST_F(CliTest, ListSitesGivesIndexKeyAndLabel) {

@@ -113,5 +113,34 @@ TEST_F(ResolveTest, NoticesOfAPress) {
   EXPECT_EQ(title_->text().toStdString(), DisplayUtf8(FixtureSite::Row(4).title));
 }
 
+// Page bytes that are neither GBK nor UTF-8, or binary, still show as
+// readable text: each undecodable byte as U+FFFD, the rest as it came. (An
+// odd run of lead bytes swallows the marker after it, as the walk by
+// two-byte characters does; the cut cases below keep their runs even.)
+TEST_F(ResolveTest, HostilePageBytesShowAsValidText) {
+  constexpr int kCcc333Row = 11;
+  const std::string address = "http://www.ccc333.com/play/hostile.html";
+  std::string binary;
+  for (int i = 1; i < 256; ++i) binary += static_cast<char>((i * 167) % 255 + 1);
+  struct Case {
+    std::string bytes;
+    bool cut;  // whether the markers around it are found
+  };
+  for (const Case& c : {Case{"\x80\xFF\xFE\xA1", true}, Case{"\xC0\xAF\xED\xA0\x80\x80", true},
+                        Case{binary, false}}) {
+    SCOPED_TRACE(::testing::PrintToString(c.bytes));
+    site_.Serve(address, "<title>" + c.bytes + "</title>ccc333<script>var righturl=\"http://h/" +
+                             c.bytes + "\";</script>");
+    title_->setText(QStringLiteral("previous"));
+    Press(kCcc333Row, address);
+    EXPECT_TRUE(IsValidUtf8(title_->text().toStdString()));
+    EXPECT_TRUE(IsValidUtf8(download_->text().toStdString()));
+    if (c.cut) {
+      EXPECT_EQ(title_->text().toStdString(), DisplayUtf8(c.bytes));
+      EXPECT_EQ(download_->text().toStdString(), DisplayUtf8("http://h/" + c.bytes));
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tunelark::testing
