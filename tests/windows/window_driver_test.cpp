@@ -19,6 +19,7 @@
 #include "resolver/resolver_view.h"
 #include "resolver/site_table.h"
 #include "win32/control_ids.h"
+#include "window_program.h"
 
 namespace tunelark::win32 {
 namespace {
@@ -28,16 +29,6 @@ using testing::FixtureSite;
 using testing::ScopedFixtureProxy;
 
 constexpr auto kPatience = 20s;
-
-std::wstring Widen(UINT codePage, std::string_view bytes) {
-  if (bytes.empty()) return {};
-  const int length = MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), length);
-  return wide;
-}
-
-std::wstring Gbk(std::string_view bytes) { return Widen(936, bytes); }
 
 std::wstring TextOf(HWND window) {
   wchar_t text[4096] = {};
@@ -67,19 +58,10 @@ struct SeenNotice {
 class RunningWindow {
  public:
   RunningWindow() {
-    std::string path = TUNELARK_WINDOW_PATH;
-    if (path.starts_with('/')) path = "Z:" + path;
-    for (char& c : path) {
-      if (c == '/') c = '\\';
-    }
-    std::string commandLine = "\"" + path + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    started_ = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                              &process_) != 0;
+    started_ = StartWindowProgram(process_);
     if (!started_) return;
     WaitFor([&] {
-      window_ = FindOwnWindow(L"TunelarkMainWindow");
+      window_ = FindProcessWindow(process_.dwProcessId, kMainWindowClass);
       return window_ != nullptr && IsWindowVisible(window_);
     });
     group_ = GetDlgItem(window_, kGroupBoxId);
@@ -155,20 +137,9 @@ class RunningWindow {
   }
 
  private:
-  HWND FindOwnWindow(const wchar_t* className) const {
-    HWND found = nullptr;
-    for (HWND w = FindWindowExW(nullptr, nullptr, className, nullptr); w != nullptr;
-         w = FindWindowExW(nullptr, w, className, nullptr)) {
-      DWORD owner = 0;
-      GetWindowThreadProcessId(w, &owner);
-      if (owner == process_.dwProcessId) found = w;
-    }
-    return found;
-  }
-
   void CloseNoticesUntilStopped() {
     while (!stop_) {
-      if (HWND box = FindOwnWindow(L"#32770"); box != nullptr && IsWindowVisible(box)) {
+      if (HWND box = FindProcessWindow(process_.dwProcessId, L"#32770"); box != nullptr && IsWindowVisible(box)) {
         SeenNotice notice{TextOf(box), TextOf(GetDlgItem(box, 0xFFFF))};
         {
           std::lock_guard lock(mutex_);

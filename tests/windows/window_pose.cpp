@@ -13,27 +13,17 @@
 #include "fixture_site.h"
 #include "resolver/site_table.h"
 #include "win32/control_ids.h"
+#include "window_program.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 using tunelark::testing::FixtureSite;
 
-std::wstring Gbk(std::string_view bytes) {
-  const int length = MultiByteToWideChar(936, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(936, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), length);
-  return wide;
-}
-
 HWND FindProgramWindow(DWORD processId) {
   for (int tries = 0; tries < 1000; ++tries) {
-    for (HWND w = FindWindowExW(nullptr, nullptr, tunelark::win32::kMainWindowClass, nullptr); w != nullptr;
-         w = FindWindowExW(nullptr, w, tunelark::win32::kMainWindowClass, nullptr)) {
-      DWORD owner = 0;
-      GetWindowThreadProcessId(w, &owner);
-      if (owner == processId && IsWindowVisible(w)) return w;
-    }
+    HWND window = tunelark::win32::FindProcessWindow(processId, tunelark::win32::kMainWindowClass);
+    if (window != nullptr && IsWindowVisible(window)) return window;
     std::this_thread::sleep_for(20ms);
   }
   return nullptr;
@@ -88,18 +78,9 @@ int main(int argc, char** argv) {
   FixtureSite site;
   tunelark::testing::ScopedFixtureProxy proxy(site);
 
-  std::string path = TUNELARK_WINDOW_PATH;
-  if (path.starts_with('/')) path = "Z:" + path;
-  for (char& c : path) {
-    if (c == '/') c = '\\';
-  }
-  std::string commandLine = "\"" + path + "\"";
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process)) {
-    std::fprintf(stderr, "window_pose: cannot start %s\n", path.c_str());
+  if (!tunelark::win32::StartWindowProgram(process)) {
+    std::fprintf(stderr, "window_pose: cannot start %s\n", TUNELARK_WINDOW_PATH);
     return 1;
   }
   int result = 1;
